@@ -1,0 +1,72 @@
+#include "books/encoding.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace tq {
+
+namespace {
+
+constexpr unsigned char kUtf8Mark[] = {0xEF, 0xBB, 0xBF};
+constexpr unsigned char kUtf16LeMark[] = {0xFF, 0xFE};
+constexpr unsigned char kUtf16BeMark[] = {0xFE, 0xFF};
+
+bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Bytes 00-7F need no look at their neighbours; eight at a time keeps the
+// scan of a large mostly-ASCII book near memory speed.
+std::size_t skip_ascii(const unsigned char* s, std::size_t i, std::size_t n) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, s + i, sizeof word);
+        if (word & kHighBits) break;
+        i += 8;
+    }
+    while (i < n && s[i] < 0x80) ++i;
+    return i;
+}
+
+}  // namespace
+
+bool is_likely_utf8(std::string_view bytes) {
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    bool long_sequence_seen = false;
+    std::size_t i = 0;
+    while ((i = skip_ascii(s, i, n)) < n) {
+        const unsigned char c = s[i];
+        std::size_t length;
+        if (c >= 0xC0 && c <= 0xDF) length = 2;
+        else if (c >= 0xE0 && c <= 0xEF) length = 3;
+        else if (c >= 0xF0 && c <= 0xF7) length = 4;
+        else return false;  // a continuation byte or F8-FF where a lead belongs
+        const std::size_t available = n - i;
+        const std::size_t checked = length < available ? length : available;
+        for (std::size_t k = 1; k < checked; ++k)
+            if (!is_continuation(s[i + k])) return false;
+        if (checked < length) break;  // cut off by the end of the data
+        if (length >= 3) long_sequence_seen = true;
+        i += length;
+    }
+    return long_sequence_seen;
+}
+
+TextEncoding classify_encoding(std::string_view bytes, const CodePageConverter& codec) {
+    const auto starts_with = [&](const unsigned char* mark, std::size_t size) {
+        return bytes.size() >= size && std::memcmp(bytes.data(), mark, size) == 0;
+    };
+    const bool utf8_mark_start = starts_with(kUtf8Mark, 2) && bytes.size() >= 3;
+    if (utf8_mark_start) {
+        if (static_cast<unsigned char>(bytes[2]) == kUtf8Mark[2]) return TextEncoding::Utf8;
+    } else {
+        if (starts_with(kUtf16LeMark, 2)) return TextEncoding::Utf16Le;
+        if (starts_with(kUtf16BeMark, 2)) return TextEncoding::Utf16Be;
+    }
+    if (bytes.empty()) return TextEncoding::Ansi;
+    if (codec.is_text_unicode(bytes)) return TextEncoding::Utf16Le;
+    if (is_likely_utf8(bytes)) return TextEncoding::Utf8;
+    return TextEncoding::Ansi;
+}
+
+}  // namespace tq
