@@ -22,6 +22,24 @@ struct ReadingState {
     // Bumped whenever book_lines is replaced, so that a cached cut of a line
     // is never taken for a line of another book.
     std::uint64_t book_generation = 0;
+
+    // What line_segments was cut from. A tick cuts the current line again, and
+    // a book with LF line ends is one line of many megabytes, so the reader
+    // keeps the cut while book, line and width stay the same. Whoever assigns
+    // line_segments other than through the reader resets this to {}.
+    struct LineCutKey {
+        bool valid = false;
+        std::uint64_t book_generation = 0;
+        std::int32_t line = 0;
+        std::int32_t width = 0;
+        // Where the line lay and what the cut gave: a cheap second check that
+        // neither book_lines nor line_segments was replaced behind the key.
+        const char* line_data = nullptr;
+        std::size_t line_size = 0;
+        std::size_t segment_count = 0;
+        std::size_t segment_bytes = 0;
+    };
+    LineCutKey line_segments_key;
 };
 
 }  // namespace tq
