@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr char kDefaultChar = '?';
+constexpr std::size_t kUnicodeSampleBytes = 64 * 1024;  // even
 constexpr unsigned kFirstLead = 0x81;
 constexpr unsigned kLastLead = 0xFE;
 constexpr unsigned kFirstTrail = 0x40;
@@ -246,14 +248,18 @@ std::string IconvCodePageConverter::from_utf16(std::u16string_view units,
 bool IconvCodePageConverter::is_text_unicode(std::string_view bytes) const {
     const std::size_t n = bytes.size();
     if (n < 2 || n % 2 != 0) return false;
+    // Like any statistical test it judges a sample: the first 64 KiB tell as
+    // much as the whole of a 100 MB book, and scanning all of it would cost
+    // every load a pass over the file.
+    const std::size_t sample = std::min(n, kUnicodeSampleBytes);
     std::size_t zero_high = 0;
-    for (std::size_t i = 0; i < n; i += 2) {
+    for (std::size_t i = 0; i < sample; i += 2) {
         const bool zero_low = bytes[i] == '\0';
         const bool high_zero = bytes[i + 1] == '\0';
         if (zero_low && high_zero && i + 2 < n) return false;
         zero_high += high_zero;
     }
-    return zero_high * 2 >= n / 2;
+    return zero_high * 2 >= sample / 2;
 }
 
 }  // namespace tq

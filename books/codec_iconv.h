@@ -18,9 +18,10 @@ public:
     std::string from_utf16(std::u16string_view units, CodePage code_page) const override;
 
     // Stand-in for IsTextUnicode: true for an even number of bytes, at least
-    // two, with no zero unit before the last one, whose high bytes are zero
-    // for at least half of the units (UTF-16LE of mostly Latin text). It never
-    // takes 8-bit text for UTF-16, since such text has no zero bytes at all.
+    // two, where in the first 64 KiB no zero unit stands before the last unit
+    // and the high bytes are zero for at least half of the units (UTF-16LE of
+    // mostly Latin text). It never takes 8-bit text for UTF-16, since such
+    // text has no zero bytes at all.
     bool is_text_unicode(std::string_view bytes) const override;
 };
 

@@ -36,6 +36,13 @@ bool is_likely_utf8(std::string_view bytes) {
     std::size_t i = 0;
     while ((i = skip_ascii(s, i, n)) < n) {
         const unsigned char c = s[i];
+        // Whole three-byte sequences first: they are most of a Chinese book.
+        if ((c & 0xF0) == 0xE0 && n - i >= 3) {
+            if (!is_continuation(s[i + 1]) || !is_continuation(s[i + 2])) return false;
+            long_sequence_seen = true;
+            i += 3;
+            continue;
+        }
         std::size_t length;
         if (c >= 0xC0 && c <= 0xDF) length = 2;
         else if (c >= 0xE0 && c <= 0xEF) length = 3;
