@@ -17,7 +17,7 @@ void choose_book_folder(BookFolderPorts& ports) {
     if (ports.files.is_existing_folder(folder)) {
         ports.controls.set_folder_text(folder);
         ports.controls.set_list_folder(folder);
-        ports.config.write_config_value(kFolderSection, kFolderKey, folder);
+        ports.config.write_config_value(kBookFolderSection, kBookFolderKey, folder);
     } else {
         // Also the answer to a cancelled browser, which gives an empty path.
         ports.messages.show("无效的文件夹！", kWarningTitle, MessageButtons::Ok,

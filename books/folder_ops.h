@@ -58,8 +58,8 @@ struct BookFolderPorts {
 };
 
 // Where the folder is kept in the configuration file.
-inline constexpr const char* kFolderSection = "初始化";
-inline constexpr const char* kFolderKey = "文件框";
+inline constexpr const char* kBookFolderSection = "初始化";
+inline constexpr const char* kBookFolderKey = "文件框";
 
 void choose_book_folder(BookFolderPorts& ports);
 void import_books(BookFolderPorts& ports);
