@@ -27,6 +27,13 @@ constexpr Place kFeedbackTextPlace{200, 216, 304, 48};
 constexpr Place kHomeLinkPlace{200, 272, 96, 24};
 constexpr Place kFeedbackLinkPlace{400, 272, 96, 24};
 
+// A named CALLBACK: the 32-bit build needs the stdcall convention, which a
+// lambda cannot carry.
+BOOL CALLBACK set_font_of_child(HWND child, LPARAM font) {
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
 class AboutWindow : public Window {
 public:
     explicit AboutWindow(Hyperlink::AddressOpener opener) : opener_(std::move(opener)) {}
@@ -102,13 +109,7 @@ private:
 
     void set_font_of_children() {
         auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-        EnumChildWindows(
-            hwnd(),
-            [](HWND child, LPARAM font_handle) -> BOOL {
-                SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font_handle), FALSE);
-                return TRUE;
-            },
-            static_cast<LPARAM>(font));
+        EnumChildWindows(hwnd(), &set_font_of_child, static_cast<LPARAM>(font));
     }
 
     Hyperlink::AddressOpener opener_;
