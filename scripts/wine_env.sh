@@ -1,25 +1,26 @@
 # Wine and a private X display for running the Windows programs and their
-# tests. Source it from bash:
+# tests. Source it from bash, then start it:
 #
-#   source scripts/wine_env.sh            # private Xvfb, prefix build/wineprefix
-#   TQ_WINEPREFIX=$PWD/build/wineprefix-me TQ_DISPLAY=73 source scripts/wine_env.sh
+#   source scripts/wine_env.sh
+#   wine_env_start                  # private Xvfb, prefix build/wineprefix
+#   wine_env_start --use-display    # the DISPLAY already set, if it answers
 #
-# (Bash drops a variable set in front of `source` when the script returns, so
-# the prefix is passed as TQ_WINEPREFIX, or exported as WINEPREFIX beforehand.)
+#   TQ_WINEPREFIX=$PWD/build/wineprefix-me TQ_DISPLAY=73 wine_env_start
 #
-# It exports DISPLAY, WINEPREFIX, LANG and WINEDEBUG, creates the prefix on
-# first use and sets an EXIT trap that stops this prefix's wineserver and the
-# Xvfb it started (by pid; Wine processes are never ended by name). Call
-# tq_wine_stop yourself when sourcing it into an interactive shell.
+# wine_env_start exports DISPLAY, WINEPREFIX, LANG, WINEDEBUG and WINE (the
+# wine64 loader), creates the prefix on first use and sets an EXIT trap that
+# stops this prefix's wineserver and the Xvfb it started (by pid; Wine
+# processes are never ended by name). wine_env_stop does the same by hand.
 #
 # Overrides (environment, all optional):
 #   TQ_WINEPREFIX     the prefix to use (default: an exported WINEPREFIX,
 #                     else <repo>/build/wineprefix)
 #   TQ_DISPLAY        the display number for the private Xvfb (default: the
 #                     first free one from 90 on)
-#   TQ_REUSE_DISPLAY  1: use the DISPLAY already set if a server answers
-#                     there (for looking at the program); tests leave it unset
-#                     so that they always get a private, empty screen.
+#
+# Tests always get a private, empty screen of a known size: the end-to-end
+# cases measure and centre windows on it. Only --use-display (for looking at
+# the program) uses the caller's display.
 
 tq_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 tq_wine64=/usr/lib/wine/wine64
@@ -27,11 +28,6 @@ tq_wineserver=/usr/lib/wine/wineserver
 # The tests place and measure windows on this screen.
 tq_screen=1280x800x24
 
-export WINEPREFIX=${TQ_WINEPREFIX:-${WINEPREFIX:-$tq_root/build/wineprefix}}
-# The program's ...A calls need code page 936 as the ANSI code page, which
-# Wine takes from the locale.
-export LANG=zh_CN.UTF-8
-export WINEDEBUG=${WINEDEBUG:--all}
 TQ_XVFB_PID=
 
 tq_display_free() {
@@ -88,8 +84,16 @@ tq_wine_stop() {
   return 0
 }
 
-tq_wine_start() {
-  if [ "${TQ_REUSE_DISPLAY:-}" = 1 ] && [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+wine_env_stop() { tq_wine_stop; }
+
+wine_env_start() {
+  export WINEPREFIX=${TQ_WINEPREFIX:-${WINEPREFIX:-$tq_root/build/wineprefix}}
+  # The program's ...A calls need code page 936 as the ANSI code page, which
+  # Wine takes from the locale.
+  export LANG=zh_CN.UTF-8
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINE=$tq_wine64
+  if [ "${1:-}" = --use-display ] && [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
     :
   else
     tq_start_xvfb || return 1
@@ -98,5 +102,3 @@ tq_wine_start() {
   tq_prepare_prefix || return 1
   echo "wine_env: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX" >&2
 }
-
-tq_wine_start
