@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "shell/unique_handle.h"
@@ -17,7 +18,8 @@ constexpr char kTitleFill = ' ';
 
 // The record size of the Windows 2000 layout: 76 bytes on 32-bit Windows, the
 // release target; the 64-bit build takes the same layout at its own size.
-constexpr DWORD kOpenFileNameSize = OPENFILENAME_SIZE_VERSION_400A;
+constexpr DWORD kOpenFileNameSize =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
 #ifndef _WIN64
 static_assert(kOpenFileNameSize == 76);
 #endif
