@@ -24,7 +24,7 @@ headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 # shellcheck source=scripts/wine_env.sh
 source scripts/wine_env.sh
-wine_env_start
+if [ "$headless" = 1 ]; then wine_env_start; else wine_env_start --use-display; fi
 
 cd "$run_dir"
 if [ "$headless" = 1 ]; then

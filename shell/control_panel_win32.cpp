@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "settings/field_input.h"
 #include "shell/control_ids.h"
+#include "shell/ico_win32.h"
 #include "shell/panel_layout.h"
 #include "shell/status_hints.h"
 
@@ -13,11 +15,7 @@ namespace {
 constexpr const char* kPanelClass = "TarnquilControlPanel";
 constexpr DWORD kPanelStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_MINIMIZEBOX;
 constexpr UINT_PTR kChildSubclassId = 1;
-
-constexpr const char* kHotkeyHelpTitle = "快捷键";
-constexpr const char* kHotkeyHelpText =
-    "上一页：Ctrl + ←（左箭头）\r\n下一页：Ctrl + →（右箭头）\r\n暂停：Ctrl + ↑（上箭头）\r\n"
-    "开始：Ctrl + ↓（下箭头）\r\n退出：Ctrl + M";
+constexpr int kPictureIconWidth = 32;
 
 struct WindowClassAndStyle {
     const char* class_name;
@@ -30,7 +28,7 @@ WindowClassAndStyle class_and_style(const ControlSpec& spec) {
         case ControlKind::Label: return {"STATIC", kChild};
         // SS_NOTIFY makes a label take mouse messages, so its hint can show.
         case ControlKind::HintLabel: return {"STATIC", kChild | SS_NOTIFY};
-        case ControlKind::Edit: return {"EDIT", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
+        case ControlKind::Edit:
         case ControlKind::NumericEdit:
             return {"EDIT", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
         case ControlKind::Button: return {"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
@@ -39,20 +37,32 @@ WindowClassAndStyle class_and_style(const ControlSpec& spec) {
         case ControlKind::ListBox:
             return {"LISTBOX", kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_SORT | LBS_NOTIFY |
                                    LBS_NOINTEGRALHEIGHT};
-        case ControlKind::Picture: return {"STATIC", kChild | SS_NOTIFY | SS_OWNERDRAW};
-        case ControlKind::Hyperlink: return {"STATIC", kChild | SS_NOTIFY};
+        // A thin border: the built-in picture is light grey on a light-grey face.
+        case ControlKind::Picture: return {"STATIC", kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW};
+        case ControlKind::Hyperlink: return {"STATIC", kChild | SS_NOTIFY};  // made by Hyperlink
         case ControlKind::StatusBar:
             return {STATUSCLASSNAMEA, kChild | CCS_NOPARENTALIGN | CCS_NORESIZE};
     }
     return {"STATIC", kChild};
 }
 
-bool forwards_notifications(ControlKind kind) { return kind == ControlKind::GroupBox; }
-bool has_hint(int control_id) { return status_hint_for_control(control_id) != nullptr; }
+bool is_numeric_field(int control_id) {
+    return control_id == id::kWidthEdit || control_id == id::kDwellEdit || control_id == id::kJumpEdit;
+}
+
+// Group boxes pass their children's notifications up; controls with a hint
+// report mouse moves; numeric fields filter typed characters.
+bool needs_subclass(const ControlSpec& spec) {
+    return spec.kind == ControlKind::GroupBox || status_hint_for_control(spec.id) != nullptr ||
+           is_numeric_field(spec.id);
+}
 
 }  // namespace
 
-ControlPanel::ControlPanel(ReadingState& state) : state_(state) {}
+ControlPanel::ControlPanel(ReadingState& state)
+    : state_(state),
+      reader_(state, timer_, *this, *this, boxes_),
+      config_(state) {}
 
 ControlPanel::~ControlPanel() {
     if (hwnd()) DestroyWindow(hwnd());
@@ -87,8 +97,14 @@ LRESULT ControlPanel::handle_message(UINT message, WPARAM wparam, LPARAM lparam)
             return 0;
         case WM_NOTIFY:
             return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+        case WM_DRAWITEM:
+            if (wparam == static_cast<WPARAM>(id::kPicture)) {
+                on_draw_picture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+                return TRUE;
+            }
+            break;
         case WM_TIMER:
-            on_timer(wparam);
+            if (wparam == WindowTimer::kTimerId) reader_.timer_tick();
             return 0;
         case WM_MOUSEMOVE:
             set_status_hint(kWindowHint);
@@ -97,17 +113,33 @@ LRESULT ControlPanel::handle_message(UINT message, WPARAM wparam, LPARAM lparam)
             on_destroy();
             return 0;
         default:
-            if (message == kDestroyPanelMessage) {
-                DestroyWindow(hwnd());
-                return 0;
-            }
-            return Window::handle_message(message, wparam, lparam);
+            break;
     }
+    if (message == kDestroyPanelMessage) {
+        DestroyWindow(hwnd());
+        return 0;
+    }
+    if (message == kTrayCallbackMessage) {
+        on_tray_notification(lparam);
+        return 0;
+    }
+    if (message == kHotkeyMessage) {
+        on_hotkey(wparam, lparam);
+        return 0;
+    }
+    if (message == TrayIcon::taskbar_created_message() && message != 0) {
+        tray_.on_taskbar_created();
+        return 0;
+    }
+    return Window::handle_message(message, wparam, lparam);
 }
 
 void ControlPanel::on_create() {
     timer_.attach(hwnd());
+    tray_.attach(hwnd());
+    balloon_.create();  // without it, the balloon mode shows nothing
     create_controls();
+    attach_fields();
     control_panel_setup();
 }
 
@@ -115,16 +147,25 @@ void ControlPanel::create_controls() {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const ControlSpec& spec : control_panel_layout()) {
         const HWND parent = spec.parent_id == 0 ? hwnd() : control(spec.parent_id);
-        auto [class_name, style] = class_and_style(spec);
-        if (spec.first_of_group) style |= WS_GROUP;
-        if (spec.initially_disabled) style |= WS_DISABLED;
-        const HWND child = CreateWindowExA(
-            0, class_name, spec.text, style, spec.x, spec.y, spec.width, spec.height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+        HWND child = nullptr;
+        if (spec.kind == ControlKind::Hyperlink) {
+            // The link has no address: a press only tells the panel (WM_COMMAND).
+            if (about_link_.create(parent, spec.id, spec.text, spec.x, spec.y, spec.width,
+                                   spec.height))
+                child = about_link_.hwnd();
+        } else {
+            auto [class_name, style] = class_and_style(spec);
+            if (spec.first_of_group) style |= WS_GROUP;
+            if (spec.initially_disabled) style |= WS_DISABLED;
+            child = CreateWindowExA(0, class_name, spec.text, style, spec.x, spec.y, spec.width,
+                                    spec.height, parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                    GetModuleHandleA(nullptr), nullptr);
+        }
         if (!child) continue;
         controls_[spec.id] = child;
         SendMessageA(child, WM_SETFONT, font, FALSE);
-        if (forwards_notifications(spec.kind) || has_hint(spec.id))
+        if (needs_subclass(spec))
             SetWindowSubclass(child, &ControlPanel::child_proc, kChildSubclassId,
                               reinterpret_cast<DWORD_PTR>(this));
         if (const int spinner = spinner_id_for(spec.id)) {
@@ -145,42 +186,24 @@ void ControlPanel::create_controls() {
     }
 }
 
-// The start-up order is fixed here, in one place.
-void ControlPanel::control_panel_setup() {
-    // 1. The configuration file beside the program, created empty if missing.
-    // 2. The tray picture into "图片框1".
-    // 3. The folder of "文件框1" from "文件框".
-    // 4. "单次显示字数" from its key (its change handling validates and stores).
-    // 5. "停留时间" from its key (its change handling also arms the timer).
-    // 6. The list's folder into "当前目录文件夹".
-    // 7. The tray icon with the picture of "图片框1" and an empty tip.
-    // 8. The cursor at (0, 0).
-    state_.current_line = 0;
-    state_.current_segment = 0;
-    // 9. The low-level keyboard hook.
-}
-
-void ControlPanel::on_command(int control_id, int /*code*/) {
-    switch (control_id) {
-        case id::kHotkeyHelp: show_hotkey_help(); break;
-        case id::kQuit: destroy_panel(); break;
-        case menu::kShowPanel: show_panel(); break;
-        case menu::kQuit: destroy_panel(); break;
-        default: break;
-    }
-}
-
-LRESULT ControlPanel::on_notify(const NMHDR& /*header*/) { return 0; }
-
-void ControlPanel::on_timer(UINT_PTR /*timer_id*/) {}
-
 void ControlPanel::on_destroy() {
     timer_.set_period(0);
+    tray_.remove();
+    balloon_.destroy();
     PostQuitMessage(0);
 }
 
 void ControlPanel::on_control_mouse_move(int control_id) {
     if (const char* hint = status_hint_for_control(control_id)) set_status_hint(hint);
+}
+
+void ControlPanel::on_draw_picture(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const unique_icon icon = icon_from_ico_bytes(tray_picture_, kPictureIconWidth);
+    if (!icon) return;  // an empty or unusable picture leaves the box blank
+    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon.get(),
+               item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 LRESULT CALLBACK ControlPanel::child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
@@ -196,6 +219,11 @@ LRESULT CALLBACK ControlPanel::child_proc(HWND hwnd, UINT message, WPARAM wparam
             // A group box would swallow its children's notifications; the panel
             // handles them as if the children were its own.
             if (panel->hwnd()) return SendMessageA(panel->hwnd(), message, wparam, lparam);
+            break;
+        case WM_CHAR:
+            if (is_numeric_field(GetDlgCtrlID(hwnd)) &&
+                !typed_character_passes(static_cast<std::uint32_t>(wparam)))
+                return 0;  // dropped; pasted text is not filtered
             break;
         case WM_MOUSEMOVE:
             panel->on_control_mouse_move(GetDlgCtrlID(hwnd));
@@ -218,7 +246,8 @@ Text ControlPanel::control_text(int control_id) const {
     const HWND window = control(control_id);
     if (!window) return {};
     Text text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -234,28 +263,9 @@ void ControlPanel::set_status_hint(const Text& text) {
     SendMessageA(control(id::kStatusBar), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ControlPanel::show_hotkey_help() {
-    boxes_.show(kHotkeyHelpText, kHotkeyHelpTitle, MessageButtons::Ok, MessageIcon::None);
-}
-
 void ControlPanel::destroy_panel() {
     // Posted, so that the destruction happens after the current handler returns.
     PostMessageA(hwnd(), kDestroyPanelMessage, 0, 0);
 }
-
-std::int32_t ControlPanel::segment_width() const { return text_to_int(control_text(id::kWidthEdit)); }
-std::int32_t ControlPanel::dwell_seconds() const { return text_to_int(control_text(id::kDwellEdit)); }
-std::int32_t ControlPanel::jump_target() const { return text_to_int(control_text(id::kJumpEdit)); }
-
-DisplayMode ControlPanel::checked_mode() const {
-    if (SendMessageA(control(id::kModeTray), BM_GETCHECK, 0, 0) == BST_CHECKED) return DisplayMode::TrayTip;
-    if (SendMessageA(control(id::kModeBalloon), BM_GETCHECK, 0, 0) == BST_CHECKED) return DisplayMode::Balloon;
-    if (SendMessageA(control(id::kModeCaption), BM_GETCHECK, 0, 0) == BST_CHECKED) return DisplayMode::Caption;
-    return DisplayMode::None;
-}
-
-void ControlPanel::show_in_tray(const Text& /*tip*/) {}
-void ControlPanel::show_in_balloon(std::int32_t, std::int32_t, const Text&) {}
-void ControlPanel::show_in_caption(const Text& text) { set_panel_caption(text); }
 
 }  // namespace tq
