@@ -22,7 +22,7 @@ done
 
 step "win32: the release program"
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j "$jobs"
+cmake --build --preset win32 -j "$jobs" --target tarnquil
 exe=build/win32/tarnquil.exe
 kind=$(file -b "$exe")
 echo "$exe: $kind"
