@@ -32,6 +32,13 @@ TEST(SplitText, WorkedExamplesAndPairRule) {
         {"lone lead byte at the end is kept", "ab\r\n\xB0", "\r\n", {"ab", "\xB0"}},
         {"0x7F is an ordinary byte here", "\x7F|a", "|", {"\x7F", "a"}},
         {"Chinese pieces", "天地\r\n玄黄", "\r\n", {"天地", "玄黄"}},
+        {"CR as second byte of a pair", "a\xB0\r\nb", "\r\n", {"a\xB0\r\nb"}},
+        {"even run of high bytes before CR LF", "\xB0\xB1\r\nb", "\r\n", {"\xB0\xB1", "b"}},
+        {"odd run after a low second byte", "\x81\x40\xB0\r\nb\r\nc", "\r\n", {"\x81\x40\xB0\r\nb", "c"}},
+        {"run counted from the last match only", "\xB0\xB1\xB2\r\nx\r\n\xC0\xC1\r\ny", "\r\n",
+         {"\xB0\xB1\xB2\r\nx", "\xC0\xC1", "y"}},
+        {"separator beginning with a high byte", "a\xB0\xA1" "b\xB0\xA1", "\xB0\xA1", {"a", "b"}},
+        {"high separator not matched off the pairs", "\xC0\xB0\xA1", "\xB0\xA1", {"\xC0\xB0\xA1"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(elements(split_text(c.text, c.separator)), c.expected) << c.name;
