@@ -1,6 +1,7 @@
 #include "books/book_loader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -37,6 +38,18 @@ public:
             spill_.assign(data_, 0, written_);
         }
         spill_.append(chunk_output);
+    }
+
+    // Moves data_[begin, end), input not yet consumed, to the output as it
+    // stands.
+    void keep(std::size_t begin, std::size_t end) {
+        if (!spilled_) {
+            // written_ <= begin: the output so far fits in the input consumed.
+            std::memmove(data_.data() + written_, data_.data() + begin, end - begin);
+            written_ += end - begin;
+            return;
+        }
+        spill_.append(data_, begin, end - begin);
     }
 
     Text finish() {
@@ -79,17 +92,61 @@ std::size_t utf8_chunk_end(const Bytes& data, std::size_t begin, std::size_t end
     return p > begin && !is_continuation(static_cast<unsigned char>(data[p])) ? p : end;
 }
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
+bool word_is_ascii(const unsigned char* s) {
+    std::uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    return (word & kHighBits) == 0;
+}
+
+// The end of the run of bytes 00-7F that starts at i.
+std::size_t ascii_run_end(const unsigned char* s, std::size_t i, std::size_t n) {
+    while (i + 8 <= n && word_is_ascii(s + i)) i += 8;
+    while (i < n && s[i] < 0x80) ++i;
+    return i;
+}
+
+// Where the first run of at least kShortestKeptRun bytes 00-7F after from
+// begins, or limit. Words are tried at a stride of eight, so a run of 15 or
+// more is always found and a shorter one sometimes; which runs are found
+// changes only how the data is cut, not the result.
+constexpr std::size_t kShortestKeptRun = 8;
+std::size_t next_ascii_run(const unsigned char* s, std::size_t from, std::size_t limit) {
+    for (std::size_t p = from; p + 8 <= limit; p += 8) {
+        if (!word_is_ascii(s + p)) continue;
+        std::size_t start = p;
+        while (start > from && s[start - 1] < 0x80) --start;
+        if (start > from) return start;
+    }
+    return limit;
+}
+
 }  // namespace
 
+// Bytes 00-7F are the same characters in UTF-8 and in code page 936, and
+// every converter keeps them as they are, so runs of them are moved to the
+// output without a round trip through UTF-16: most of an English book, and
+// the markup and numbers of a Chinese one. Such a byte never belongs to a
+// sequence of UTF-8, well-formed or not, so the data can be cut on either
+// side of a run.
 Text utf8_to_ansi_in_place(Bytes utf8, const CodePageConverter& codec, std::size_t chunk_bytes) {
     chunk_bytes = std::max(chunk_bytes, kMinimumChunkBytes);
     // Conversion stops at the first zero byte, as for a zero-terminated string.
     const std::size_t n = std::min(utf8.size(), utf8.find('\0'));
     InPlaceWriter writer(utf8);
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
     std::size_t read = 0;
     while (read < n) {
-        std::size_t end = std::min(n, read + std::min(chunk_bytes, n - read));
-        if (end < n) end = utf8_chunk_end(utf8, read, end);
+        const std::size_t run_end = ascii_run_end(s, read, n);
+        if (run_end - read >= kShortestKeptRun || run_end == n) {
+            writer.keep(read, run_end);
+            read = run_end;
+            continue;
+        }
+        const std::size_t limit = read + std::min(chunk_bytes, n - read);
+        std::size_t end = next_ascii_run(s, read, limit);
+        if (end == limit && end < n) end = utf8_chunk_end(utf8, read, end);
         const std::u16string units =
             codec.to_utf16(std::string_view(utf8).substr(read, end - read), kCodePageUtf8);
         const std::string out = codec.from_utf16(units, kCodePageGbk);

@@ -112,6 +112,16 @@ void decode_utf8(std::string_view bytes, std::u16string& out) {
             ++i;
             continue;
         }
+        // Most of a Chinese book: a three-byte sequence whose lead is neither
+        // E0 nor ED, the only leads whose second byte has narrower bounds, so
+        // two continuation bytes make it well-formed.
+        if (c >= 0xE1 && c <= 0xEF && c != 0xED && n - i >= 3 && is_continuation(s[i + 1]) &&
+            is_continuation(s[i + 2])) {
+            *o++ = static_cast<char16_t>((c & 0x0F) << 12 | (s[i + 1] & 0x3Fu) << 6 |
+                                         (s[i + 2] & 0x3Fu));
+            i += 3;
+            continue;
+        }
         // Length, smallest value and the bounds of the second byte, which
         // together reject overlong forms, surrogates and values past U+10FFFF.
         std::size_t length = 0;

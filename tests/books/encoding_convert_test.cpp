@@ -88,6 +88,31 @@ TEST_F(ConvertTest, MultibyteToUtf16EndsInOneZeroUnitAndStopsAtZeroByte) {
     EXPECT_EQ(cut.substr(4), std::string(2, '\0'));
 }
 
+// The decoder takes most three-byte sequences by a short path; these rows sit
+// on both sides of its bounds (E0 and ED narrow their second byte).
+TEST_F(ConvertTest, Utf8DecodesThreeByteBoundsAndSubstitutesPerByte) {
+    const struct {
+        const char* name;
+        std::string input;
+        std::u16string expected;
+    } cases[] = {
+        {"lowest after E0", "\xE0\xA0\x80", u"\u0800"},
+        {"overlong E0", "\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},
+        {"lowest with E1", "\xE1\x80\x80", u"\u1000"},
+        {"highest before surrogates", "\xED\x9F\xBF", u"\uD7FF"},
+        {"surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"lowest after surrogates", "\xEE\x80\x80", u"\uE000"},
+        {"highest three-byte", "\xEF\xBF\xBF", u"\uFFFF"},
+        {"ASCII as third byte", "\xE4\xB8" "A", u"\uFFFD\uFFFDA"},
+        {"ASCII as second byte", "\xE4" "A\xB8", u"\uFFFDA\uFFFD"},
+        {"cut off by the end", "\xE4\xB8", u"\uFFFD\uFFFD"},
+        {"lead as third byte", "\xE4\xB8\xE4\xB8\xAD", u"\uFFFD\uFFFD\u4E2D"},
+        {"four-byte", "\xF0\x9F\x98\x80", u"\U0001F600"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(codec.to_utf16(c.input, kCodePageUtf8), c.expected) << c.name;
+}
+
 TEST_F(ConvertTest, UnknownCodePageGivesEmptyResult) {
     EXPECT_EQ(multibyte_to_utf16("abc", 1252, codec), "");
     EXPECT_EQ(utf16_to_multibyte(utf16le(u"abc"), 1252, codec), "");

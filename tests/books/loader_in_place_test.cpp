@@ -73,10 +73,47 @@ public:
 
 TEST(InPlaceConversionTest, OutputLongerThanInputFallsBackWithoutCorruption) {
     const InflatingConverter codec;
-    const std::string input = "abcdefghijklmnopqrstuvwxyz0123456789";
+    // Short runs of bytes 00-7F between high bytes, so every byte goes
+    // through the converter.
+    const std::string input = "ab\x81" "cd\x82" "ef\x83" "gh\x84" "ij\x85" "kl\x86" "mn\x87" "op";
     EXPECT_EQ(utf8_to_ansi_in_place(input, codec, 5), utf8_to_ansi(input, codec));
     const std::string wide = utf16le(u"abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(utf16le_to_ansi_in_place(wide, codec, 6), utf16le_to_ansi(wide, codec));
+}
+
+// Long runs of bytes 00-7F skip the converter; these put such runs across
+// chunk ends and next to every kind of sequence, well-formed or cut off.
+TEST(InPlaceConversionTest, Utf8WithLongAsciiRunsGivesTheWholeConversion) {
+    const IconvCodePageConverter codec;
+    const std::string run(21, 'r');
+    const struct {
+        const char* name;
+        std::string input;
+    } cases[] = {
+        {"only ASCII", run + "\r\n" + run},
+        {"run first", run + utf8(u8"中文")},
+        {"run last", utf8(u8"中文") + run},
+        {"runs around each kind", run + utf8(u8"·") + run + utf8(u8"中") + run + utf8(u8"😀") + run},
+        {"cut-off sequences before runs", "\xE4\xB8" + run + "\xF0\x9F\x98" + run + "\xC2" + run},
+        {"stray bytes inside runs", run + "\x80" + run + "\xFF" + run},
+        {"runs of exactly seven and eight", "\xE4\xB8\xAD" "1234567" "\xE4\xB8\xAD" "12345678" "\xE4\xB8\xAD"},
+        {"cut-off sequence at the end", run + "\xE4\xB8"},
+        {"mixed book", mixed_utf8() + run + mixed_utf8()},
+    };
+    for (const auto& c : cases) {
+        const Text whole = utf8_to_ansi(c.input, codec);
+        ASSERT_FALSE(whole.empty()) << c.name;
+        for (std::size_t chunk = 1; chunk <= 50; ++chunk)
+            EXPECT_EQ(utf8_to_ansi_in_place(c.input, codec, chunk), whole)
+                << c.name << ", chunk " << chunk;
+    }
+}
+
+TEST(InPlaceConversionTest, AsciiRunsAfterASpillLandInTheSpill) {
+    const InflatingConverter codec;
+    const std::string run(20, 'a');
+    EXPECT_EQ(utf8_to_ansi_in_place("\x81" + run + "\x82" + run, codec, 64),
+              "\x81\x81\x81" + run + "\x82\x82\x82" + run);
 }
 
 TEST(InPlaceConversionTest, LargeLatinUtf16BookDoesNotKeepTheDoubleBuffer) {
