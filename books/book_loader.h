@@ -29,7 +29,7 @@ LoadedBook load_book(Bytes file_bytes, const CodePageConverter& codec);
 // of the book's size is needed. The same result as utf8_to_ansi and
 // utf16le_to_ansi of the whole data. chunk_bytes is a parameter so that tests
 // can put chunk ends everywhere; values below 4 count as 4.
-inline constexpr std::size_t kConversionChunkBytes = 64 * 1024;
+inline constexpr std::size_t kConversionChunkBytes = 32 * 1024;
 Text utf8_to_ansi_in_place(Bytes utf8, const CodePageConverter& codec,
                            std::size_t chunk_bytes = kConversionChunkBytes);
 Text utf16le_to_ansi_in_place(Bytes utf16le, const CodePageConverter& codec,

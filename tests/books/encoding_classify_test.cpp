@@ -75,6 +75,52 @@ TEST(IsLikelyUtf8Test, NeedsALongSequenceAndNoMalformedOneAnywhere) {
     EXPECT_FALSE(is_likely_utf8(long_text));
 }
 
+// The scan takes eight bytes at a time away from the end of the data. ASCII
+// before and after each row moves its bytes through every place in a word and
+// across word ends; rows cut off by the end get no ASCII after them.
+TEST(IsLikelyUtf8Test, GivesTheSameAnswerAtEveryOffset) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool expected;
+        bool at_end;
+    } cases[] = {
+        {"three-byte", utf8(u8"中"), true, false},
+        {"four-byte", utf8(u8"😀"), true, false},
+        {"Chinese run", utf8(u8"中文，天下大势。"), true, false},
+        {"only two-byte", utf8(u8"··········"), false, false},
+        {"two-byte then three-byte", utf8(u8"·····中"), true, false},
+        {"overlong leads", "\xC0\x80\xE0\x80\x80", true, false},
+        {"F5 lead", "\xF5\x80\x80\x80", true, false},
+        {"F8 lead", utf8(u8"中") + "\xF8\x80\x80\x80\x80", false, false},
+        {"FF byte", utf8(u8"中") + "\xFF", false, false},
+        {"lone continuation", utf8(u8"中") + "\x80", false, false},
+        {"three-byte missing one", utf8(u8"中") + "\xE4\xB8" "a", false, false},
+        {"four-byte missing one", utf8(u8"中") + "\xF0\x9F\x98" "a", false, false},
+        {"lead as continuation", utf8(u8"中") + "\xE4\xB8\xE4\xB8\xAD", false, false},
+        {"two-byte lead then lead", utf8(u8"中") + "\xC2\xE4\xB8\xAD", false, false},
+        {"extra continuation", utf8(u8"中") + "\x80" + utf8(u8"中"), false, false},
+        {"code page 936", kGbkWithUtf8LookAlike, false, false},
+        {"whole three-byte at the end", "abc\xE4\xB8\xAD", true, true},
+        {"whole four-byte at the end", "abc\xF0\x9F\x98\x80", true, true},
+        {"cut three-byte after one", utf8(u8"中") + "\xE4\xB8", true, true},
+        {"cut four-byte after one", utf8(u8"中") + "\xF0\x9F\x98", true, true},
+        {"cut three-byte alone", "abc\xE4\xB8", false, true},
+        {"cut four-byte alone", "abc\xF0\x9F\x98", false, true},
+        {"cut and malformed", utf8(u8"中") + "\xF0\x9F" "a", false, true},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t before = 0; before < 16; ++before) {
+            const std::size_t after_count = c.at_end ? 1 : 16;
+            for (std::size_t after = 0; after < after_count; ++after) {
+                const std::string bytes = std::string(before, 'a') + c.bytes + std::string(after, 'z');
+                EXPECT_EQ(is_likely_utf8(bytes), c.expected)
+                    << c.name << ", " << before << " before, " << after << " after";
+            }
+        }
+    }
+}
+
 // The platform's test stands behind the marks and before the UTF-8 scan.
 class ScriptedUnicodeTest final : public CodePageConverter {
 public:
