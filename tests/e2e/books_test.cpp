@@ -178,6 +178,7 @@ TEST_P(BookLineCount, LabelAndJumpFieldShowTheRange) {
     choose_caption_mode();
     // A range other than the one expected, so that the check below sees the new load.
     ASSERT_TRUE(set_window_text(control(id::kJumpEdit), "7"));
+    ASSERT_EQ(jump_field(), "7");
     select_book("book.txt");
     ASSERT_TRUE(click(control(id::kStartReading)));
     EXPECT_EQ(jump_label(), Text("跳转到（行）：\r\n1-") + GetParam().count);
