@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace tq {
@@ -19,6 +21,9 @@ constexpr unsigned kLastLead = 0xFE;
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastTrail = 0xFE;
 constexpr std::size_t kTrailCount = kLastTrail - kFirstTrail + 1;
+// Marks the surrogates in the table from Unicode; no code of 936 has the
+// lead byte FF.
+constexpr std::uint16_t kSurrogateCode = 0xFFFF;
 
 // Both directions of code page 936. A 936 code of 0x100 or more is a lead
 // byte (high) and a trail byte (low); below 0x100 a single byte.
@@ -46,6 +51,8 @@ std::unique_ptr<Gbk936Tables> build_tables() {
     tables->single.fill(kReplacement);
     tables->pair.fill(kReplacement);
     tables->from_unicode.fill(static_cast<std::uint16_t>(kDefaultChar));
+    tables->from_unicode[0] = 0;
+    for (unsigned u = 0xD800; u <= 0xDFFF; ++u) tables->from_unicode[u] = kSurrogateCode;
 
     iconv_t to_unicode = iconv_open("UTF-16LE", "CP936");
     iconv_t from_unicode = iconv_open("CP936", "UTF-16LE");
@@ -96,6 +103,15 @@ const Gbk936Tables& tables() {
 
 bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// Four bytes as loaded, first byte lowest: 1110xxxx 10xxxxxx 10xxxxxx.
+constexpr std::uint32_t kThreeByteMask = 0xC0C0F0;
+constexpr std::uint32_t kThreeBytePattern = 0x8080E0;
+std::uint32_t load_order(std::uint32_t v) {
+    if constexpr (std::endian::native == std::endian::big)
+        v = (v >> 24) | (v >> 8 & 0xFF00) | (v << 8 & 0xFF0000) | (v << 24);
+    return v;
+}
+
 // Both decoders write through a pointer into room for one unit per byte (the
 // most either can give) and cut the rest afterwards, so the loop over a large
 // book checks no capacity per unit.
@@ -114,13 +130,18 @@ void decode_utf8(std::string_view bytes, std::u16string& out) {
         }
         // Most of a Chinese book: a three-byte sequence whose lead is neither
         // E0 nor ED, the only leads whose second byte has narrower bounds, so
-        // two continuation bytes make it well-formed.
-        if (c >= 0xE1 && c <= 0xEF && c != 0xED && n - i >= 3 && is_continuation(s[i + 1]) &&
-            is_continuation(s[i + 2])) {
-            *o++ = static_cast<char16_t>((c & 0x0F) << 12 | (s[i + 1] & 0x3Fu) << 6 |
-                                         (s[i + 2] & 0x3Fu));
-            i += 3;
-            continue;
+        // two continuation bytes make it well-formed. One masked compare of
+        // the three bytes tests lead and continuations together.
+        if (n - i >= 4 && c != 0xE0 && c != 0xED) {
+            std::uint32_t v;
+            std::memcpy(&v, s + i, sizeof v);
+            v = load_order(v);
+            if ((v & kThreeByteMask) == kThreeBytePattern) {
+                *o++ = static_cast<char16_t>((c & 0x0F) << 12 | (s[i + 1] & 0x3Fu) << 6 |
+                                             (s[i + 2] & 0x3Fu));
+                i += 3;
+                continue;
+            }
         }
         // Length, smallest value and the bounds of the second byte, which
         // together reject overlong forms, surrogates and values past U+10FFFF.
@@ -187,20 +208,20 @@ void encode_gbk(std::u16string_view units, std::string& out) {
     char* o = out.data();
     for (std::size_t i = 0; i < n; ++i) {
         const char16_t u = units[i];
-        if (is_high_surrogate(u) || is_low_surrogate(u)) {
+        const std::uint16_t code = t.from_unicode[u];
+        if (code == kSurrogateCode) {
             // Code page 936 has nothing beyond the BMP: a pair is one
             // character and gives one default character.
             if (is_high_surrogate(u) && i + 1 < n && is_low_surrogate(units[i + 1])) ++i;
             *o++ = kDefaultChar;
             continue;
         }
-        const std::uint16_t code = u == 0 ? 0 : t.from_unicode[u];
-        if (code < 0x100) {
-            *o++ = static_cast<char>(code);
-        } else {
-            *o++ = static_cast<char>(code >> 8);
-            *o++ = static_cast<char>(code & 0xFF);
-        }
+        // Both bytes are stored either way (the room holds two per unit), so
+        // that the length of the code is the only thing that differs.
+        const bool two_bytes = code > 0xFF;
+        o[0] = static_cast<char>(two_bytes ? code >> 8 : code);
+        o[1] = static_cast<char>(code & 0xFF);
+        o += two_bytes ? 2 : 1;
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
 }
