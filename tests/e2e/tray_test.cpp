@@ -23,7 +23,7 @@ constexpr int kBuiltInIconSize = 71;
 constexpr int kUserIconSize = 32;
 // Dwell times in seconds: one tick a second, or none within a case.
 constexpr int kFastDwell = 1;
-constexpr int kNoTickDwell = 60;
+constexpr int kNoTickDwell = 59;  // the longest dwell that stands: 60 becomes 1
 // Longer than two ticks of the fast dwell: a stopped timer shows in this time.
 constexpr Milliseconds kLongerThanTwoTicks{2500};
 // Long enough for a key sequence that should do nothing to have been handled.
