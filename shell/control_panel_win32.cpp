@@ -22,9 +22,9 @@ struct WindowClassAndStyle {
     DWORD style;
 };
 
-WindowClassAndStyle class_and_style(const ControlSpec& spec) {
+WindowClassAndStyle class_and_style(const ControlSpec& entry) {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Label: return {"STATIC", kChild};
         // SS_NOTIFY makes a label take mouse messages, so its hint can show.
         case ControlKind::HintLabel: return {"STATIC", kChild | SS_NOTIFY};
@@ -52,9 +52,9 @@ bool is_numeric_field(int control_id) {
 
 // Group boxes pass their children's notifications up; controls with a hint
 // report mouse moves; numeric fields filter typed characters.
-bool needs_subclass(const ControlSpec& spec) {
-    return spec.kind == ControlKind::GroupBox || status_hint_for_control(spec.id) != nullptr ||
-           is_numeric_field(spec.id);
+bool needs_subclass(const ControlSpec& entry) {
+    return entry.kind == ControlKind::GroupBox || status_hint_for_control(entry.id) != nullptr ||
+           is_numeric_field(entry.id);
 }
 
 }  // namespace
@@ -145,40 +145,40 @@ void ControlPanel::on_create() {
 
 void ControlPanel::create_controls() {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const ControlSpec& spec : control_panel_layout()) {
-        const HWND parent = spec.parent_id == 0 ? hwnd() : control(spec.parent_id);
+    for (const ControlSpec& entry : control_panel_layout()) {
+        const HWND parent = entry.parent_id == 0 ? hwnd() : control(entry.parent_id);
         HWND child = nullptr;
-        if (spec.kind == ControlKind::Hyperlink) {
+        if (entry.kind == ControlKind::Hyperlink) {
             // The link has no address: a press only tells the panel (WM_COMMAND).
-            if (about_link_.create(parent, spec.id, spec.text, spec.x, spec.y, spec.width,
-                                   spec.height))
+            if (about_link_.create(parent, entry.id, entry.text, entry.x, entry.y, entry.width,
+                                   entry.height))
                 child = about_link_.hwnd();
         } else {
-            auto [class_name, style] = class_and_style(spec);
-            if (spec.first_of_group) style |= WS_GROUP;
-            if (spec.initially_disabled) style |= WS_DISABLED;
-            child = CreateWindowExA(0, class_name, spec.text, style, spec.x, spec.y, spec.width,
-                                    spec.height, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+            auto [class_name, style] = class_and_style(entry);
+            if (entry.first_of_group) style |= WS_GROUP;
+            if (entry.initially_disabled) style |= WS_DISABLED;
+            child = CreateWindowExA(0, class_name, entry.text, style, entry.x, entry.y, entry.width,
+                                    entry.height, parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                     GetModuleHandleA(nullptr), nullptr);
         }
         if (!child) continue;
-        controls_[spec.id] = child;
+        controls_[entry.id] = child;
         SendMessageA(child, WM_SETFONT, font, FALSE);
-        if (needs_subclass(spec))
+        if (needs_subclass(entry))
             SetWindowSubclass(child, &ControlPanel::child_proc, kChildSubclassId,
                               reinterpret_cast<DWORD_PTR>(this));
-        if (const int spinner = spinner_id_for(spec.id)) {
+        if (const int spinner = spinner_id_for(entry.id)) {
             // No buddy: the spinner's arithmetic is the field's own, and a buddy
             // would shrink the field out of its place in the layout.
             const HWND spin = CreateWindowExA(
                 0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                spec.x + spec.width, spec.y, kSpinnerWidth, spec.height, parent,
+                entry.x + entry.width, entry.y, kSpinnerWidth, entry.height, parent,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spinner)), GetModuleHandleA(nullptr),
                 nullptr);
             if (spin) controls_[spinner] = spin;
         }
-        if (spec.kind == ControlKind::StatusBar) {
+        if (entry.kind == ControlKind::StatusBar) {
             int right_edges[] = {-1};  // one panel reaching to the right end
             SendMessageA(child, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(right_edges));
             SendMessageA(child, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(kInitialStatusText));
