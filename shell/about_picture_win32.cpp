@@ -14,18 +14,6 @@ constexpr WORD kBitsPerPixel = 32;
 
 using unique_memory_dc = unique_handle<HDC, NullCloser<HDC, DeleteDC>>;
 
-class paint_dc {
-public:
-    explicit paint_dc(HWND window) : window_(window) { BeginPaint(window_, &paint_); }
-    ~paint_dc() { EndPaint(window_, &paint_); }
-    paint_dc(const paint_dc&) = delete;
-    paint_dc& operator=(const paint_dc&) = delete;
-    HDC get() const { return paint_.hdc; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-};
 
 // The resource's bytes; they belong to the module and stay mapped with it.
 std::string_view picture_resource_bytes() {

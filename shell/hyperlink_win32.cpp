@@ -7,19 +7,6 @@ namespace {
 
 constexpr const char* kHyperlinkClass = "TarnquilHyperlink";
 
-// BeginPaint/EndPaint for one WM_PAINT.
-class paint_dc {
-public:
-    explicit paint_dc(HWND window) : window_(window) { BeginPaint(window_, &paint_); }
-    ~paint_dc() { EndPaint(window_, &paint_); }
-    paint_dc(const paint_dc&) = delete;
-    paint_dc& operator=(const paint_dc&) = delete;
-    HDC get() const { return paint_.hdc; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-};
 
 // The parent's own background, so the link sits on it like a label.
 HBRUSH parent_background(HWND window) {

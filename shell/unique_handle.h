@@ -77,6 +77,20 @@ private:
     HDC dc_;
 };
 
+// BeginPaint/EndPaint for one WM_PAINT.
+class paint_dc {
+public:
+    explicit paint_dc(HWND window) : window_(window) { BeginPaint(window_, &paint_); }
+    ~paint_dc() { EndPaint(window_, &paint_); }
+    paint_dc(const paint_dc&) = delete;
+    paint_dc& operator=(const paint_dc&) = delete;
+    HDC get() const { return paint_.hdc; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+};
+
 // A GDI object selected into a DC for one scope.
 class selected_object {
 public:
