@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "books/book_file_win32.h"
+#include "books/book_list_controls_win32.h"
 #include "books/book_list_win32.h"
 #include "books/codec_win32.h"
 #include "books/file_ops_win32.h"
@@ -41,7 +42,6 @@ class ControlPanel final : public Window,
                            private ReaderControls,
                            private DisplaySinks,
                            private JumpWidgets,
-                           private BookFolderControls,
                            private SelectedBook,
                            private ButtonEnabler,
                            private TrayEventPort {
@@ -108,12 +108,6 @@ private:
     void set_jump_caption(const Text& caption) override;
     void set_jump_text(const Text& text) override;
     void set_jump_upper_limit(std::int32_t line_count) override;
-    // BookFolderControls.
-    Text folder_text() override;
-    void set_folder_text(const Text& folder) override;
-    void set_list_folder(const Text& folder) override;
-    Text selected_name() override;
-    void refresh_book_list() override;
     // SelectedBook.
     Text selected_name() const override;
     // ButtonEnabler: "从书签行开始".
@@ -134,6 +128,7 @@ private:
     BookFilesWin32 folder_files_;
     Win32PictureFiles picture_files_;
     std::optional<BookList> book_list_;
+    std::optional<BookFolderControlsWin32> folder_controls_;  // the edit box and the list
 
     EditFieldText width_text_{nullptr};
     EditFieldText dwell_text_{nullptr};

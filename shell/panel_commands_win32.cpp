@@ -54,19 +54,24 @@ void ControlPanel::on_command(int control_id, int code) {
     switch (control_id) {
         case id::kStartReading: open_selected_book(); break;
         case id::kDeleteBook: {
+            if (!folder_controls_) break;  // no list box: nothing to act on
             FolderDialogsWin32 dialogs(hwnd());
             BookFolderPorts ports = folder_ports(dialogs);
             delete_selected_book(ports);
             break;
         }
-        case id::kRefresh: refresh_book_list(); break;
+        case id::kRefresh:
+            if (book_list_) book_list_->refresh();
+            break;
         case id::kChooseFolder: {
+            if (!folder_controls_) break;  // no list box: nothing to act on
             FolderDialogsWin32 dialogs(hwnd());
             BookFolderPorts ports = folder_ports(dialogs);
             choose_book_folder(ports);
             break;
         }
         case id::kImportBooks: {
+            if (!folder_controls_) break;  // no list box: nothing to act on
             FolderDialogsWin32 dialogs(hwnd());
             BookFolderPorts ports = folder_ports(dialogs);
             import_books(ports);
@@ -118,7 +123,7 @@ void ControlPanel::on_hotkey(WPARAM wparam, LPARAM lparam) {
 }
 
 void ControlPanel::open_selected_book() {
-    open_book(reader_, *this, selected_book_path(folder_text(), selected_name()), book_files_,
+    open_book(reader_, *this, selected_book_path(control_text(id::kFolderEdit), selected_name()), book_files_,
               codec_, *this, boxes_);
 }
 
@@ -138,7 +143,7 @@ void ControlPanel::show_hotkey_help() {
 }
 
 BookFolderPorts ControlPanel::folder_ports(FolderDialogs& dialogs) {
-    return BookFolderPorts{dialogs, folder_files_, *this, config_, boxes_};
+    return BookFolderPorts{dialogs, folder_files_, *folder_controls_, config_, boxes_};
 }
 
 DisplayMode ControlPanel::checked_mode() const {
@@ -164,16 +169,7 @@ void ControlPanel::set_jump_upper_limit(std::int32_t line_count) {
     update_spinner_range(id::kJumpEdit);
 }
 
-Text ControlPanel::folder_text() { return control_text(id::kFolderEdit); }
-void ControlPanel::set_folder_text(const Text& folder) { set_control_text(id::kFolderEdit, folder); }
-void ControlPanel::set_list_folder(const Text& folder) {
-    if (book_list_) book_list_->set_folder(folder);
-}
-Text ControlPanel::selected_name() { return book_list_ ? book_list_->selected_name() : Text(); }
 Text ControlPanel::selected_name() const { return book_list_ ? book_list_->selected_name() : Text(); }
-void ControlPanel::refresh_book_list() {
-    if (book_list_) book_list_->refresh();
-}
 
 void ControlPanel::set_enabled(bool enabled) { EnableWindow(control(id::kFromBookmark), enabled); }
 

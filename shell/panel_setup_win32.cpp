@@ -57,7 +57,10 @@ void ControlPanel::attach_fields() {
     width_text_.attach(control(id::kWidthEdit));
     dwell_text_.attach(control(id::kDwellEdit));
     jump_text_.attach(control(id::kJumpEdit));
-    if (const HWND list = control(id::kFileList)) book_list_.emplace(list);
+    if (const HWND list = control(id::kFileList)) {
+        book_list_.emplace(list);
+        folder_controls_.emplace(control(id::kFolderEdit), *book_list_);
+    }
     for (const int field : {id::kWidthEdit, id::kDwellEdit, id::kJumpEdit}) update_spinner_range(field);
     // From here on a change of a field's text is a change to handle; the texts
     // the fields were created with are not.
